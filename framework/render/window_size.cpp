@@ -1,0 +1,4 @@
+#include "framework/render/window_size.h"
+
+int WIDTH = 0;
+int HEIGHT = 0;
