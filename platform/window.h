@@ -33,6 +33,9 @@ enum : UINT {
   WM_USER = 1024,
 };
 
+// WM_SYSCOMMAND: the close command.
+enum : WPARAM { SC_CLOSE = 0xF060 };
+
 // Button and modifier flags in the WPARAM of mouse messages.
 enum : WPARAM { MK_LBUTTON = 0x1, MK_RBUTTON = 0x2, MK_SHIFT = 0x4, MK_CONTROL = 0x8, MK_MBUTTON = 0x10 };
 
@@ -117,6 +120,22 @@ struct WNDCLASSA {
   LPCSTR lpszClassName;
 };
 
+// What WM_CREATE's LPARAM points at.
+struct CREATESTRUCTA {
+  LPVOID lpCreateParams;
+  HINSTANCE hInstance;
+  HMENU hMenu;
+  HWND hwndParent;
+  int cy;
+  int cx;
+  int y;
+  int x;
+  LONG style;
+  LPCSTR lpszName;
+  LPCSTR lpszClass;
+  DWORD dwExStyle;
+};
+
 struct WNDCLASSEXA {
   UINT cbSize;
   UINT style;
@@ -151,7 +170,8 @@ BOOL GetClassInfoExA(HINSTANCE instance, LPCSTR class_name, WNDCLASSEXA* wc);
 HWND CreateWindowExA(DWORD ex_style, LPCSTR class_name, LPCSTR title, DWORD style, int x, int y,
                      int width, int height, HWND parent, HMENU menu, HINSTANCE instance,
                      LPVOID param);
-// Destroys children first; WM_DESTROY reaches the procedure inside the call.
+// WM_DESTROY reaches the window's procedure inside the call, then its
+// children's; the records go children first.
 BOOL DestroyWindow(HWND window);
 BOOL IsWindow(HWND window);
 LRESULT DefWindowProcA(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
