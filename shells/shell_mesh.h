@@ -83,23 +83,50 @@ inline Ring make_ring(const Params& p, int I) {
   return r;
 }
 
+// GLVECTOR's rounding (each double to the nearest single), inlined for the
+// two vectors of every vertex: GLVECTOR is defined out of line in the render
+// library, and a call per vector costs about a third of the frame.
+inline TGLVECTOR vertex_vector(double X, double Y, double Z) {
+  return TGLVECTOR{static_cast<float>(X), static_cast<float>(Y), static_cast<float>(Z)};
+}
+
+// The normal offset and the position of one vertex.
+struct Point {
+  TGLVECTOR SHIFT, TEMP;
+};
+
+inline Point place(const Ring& r, const Line& l) {
+  Point p;
+  p.SHIFT = vertex_vector(r.cos_tube * l.c, l.s * r.tube, r.sin_tube * l.c);
+  p.TEMP = vertex_vector(double(p.SHIFT.X) * r.scale + r.cx,
+                         r.height_scale * double(p.SHIFT.Y) + r.cy + r.rise,
+                         double(p.SHIFT.Z) * r.scale + r.cz);
+  return p;
+}
+
 // One vertex: texture coordinate, normal (SHIFT when VERSE is exactly 1,
 // -SHIFT otherwise), position TEMP.
 template <bool PLAIN_NORMAL>
-inline void emit_vertex(const Ring& r, const Line& l) {
-  const TGLVECTOR SHIFT = GLVECTOR(r.cos_tube * l.c, l.s * r.tube, r.sin_tube * l.c);
-  const TGLVECTOR TEMP = GLVECTOR(double(SHIFT.X) * r.scale + r.cx,
-                                  r.height_scale * double(SHIFT.Y) + r.cy + r.rise,
-                                  double(SHIFT.Z) * r.scale + r.cz);
-  glTexCoord2f(l.tex_s, r.t);
+inline void emit_vertex(const Point& p, float s, float t) {
+  glTexCoord2f(s, t);
   if (PLAIN_NORMAL) {
-    const GLfloat normal[3] = {SHIFT.X, SHIFT.Y, SHIFT.Z};
+    const GLfloat normal[3] = {p.SHIFT.X, p.SHIFT.Y, p.SHIFT.Z};
     glNormal3fv(normal);
   } else {
-    glNormal3f(-SHIFT.X, -SHIFT.Y, -SHIFT.Z);
+    glNormal3f(-p.SHIFT.X, -p.SHIFT.Y, -p.SHIFT.Z);
   }
-  const GLfloat position[3] = {TEMP.X, TEMP.Y, TEMP.Z};
+  const GLfloat position[3] = {p.TEMP.X, p.TEMP.Y, p.TEMP.Z};
   glVertex3fv(position);
+}
+
+// Both vertices of a ring: computed first, then emitted, so the arithmetic of
+// the two is scheduled together rather than split by the OpenGL calls.
+template <bool PLAIN_NORMAL>
+inline void emit_ring(const Ring& r, const Line& near_edge, const Line& far_edge) {
+  const Point a = place(r, near_edge);
+  const Point b = place(r, far_edge);
+  emit_vertex<PLAIN_NORMAL>(a, near_edge.tex_s, r.t);
+  emit_vertex<PLAIN_NORMAL>(b, far_edge.tex_s, r.t);
 }
 
 // The NUMLINE quad strips. Line k's values are computed once and serve as the
@@ -118,16 +145,11 @@ void draw_strips(const Params& p, const LineRule& line_at) {
     if (p.NUMCIRCLE > 0) {
       const Line far_edge = line_at(N + 1);
       if (cached) {
-        for (int I = 0; I < p.NUMCIRCLE; ++I) {
-          emit_vertex<PLAIN_NORMAL>(cache[I], near_edge);
-          emit_vertex<PLAIN_NORMAL>(cache[I], far_edge);
-        }
+        for (int I = 0; I < p.NUMCIRCLE; ++I)
+          emit_ring<PLAIN_NORMAL>(cache[I], near_edge, far_edge);
       } else {
-        for (int I = 0; I < p.NUMCIRCLE; ++I) {
-          const Ring r = make_ring(p, I);
-          emit_vertex<PLAIN_NORMAL>(r, near_edge);
-          emit_vertex<PLAIN_NORMAL>(r, far_edge);
-        }
+        for (int I = 0; I < p.NUMCIRCLE; ++I)
+          emit_ring<PLAIN_NORMAL>(make_ring(p, I), near_edge, far_edge);
       }
       near_edge = far_edge;
     }
