@@ -96,7 +96,7 @@ double fbm(uint64_t seed, int base_cells, int octaves, double u, double v) {
   static std::vector<std::pair<uint64_t, TileNoise>> cache;
   double sum = 0, amplitude = 0.5, total = 0;
   for (int o = 0; o < octaves; ++o) {
-    const uint64_t key = seed * 131 + uint64_t(base_cells) * 7 + uint64_t(o);
+    const uint64_t key = (seed << 20) ^ (uint64_t(base_cells) << 8) ^ uint64_t(o);
     const TileNoise* noise = nullptr;
     for (const auto& entry : cache)
       if (entry.first == key) noise = &entry.second;
@@ -127,14 +127,13 @@ struct Field {
 
 // ---- one-dimensional reaction-diffusion along the lip ------------------------
 
-// Activator a and inhibitor (or substrate) b on a ring of SIZE cells.
+// Activator a and substrate b on a ring of SIZE cells.
 struct Lip {
   std::vector<double> a, b, s;  // s: the cells' slightly uneven source density
 };
 
 struct RdParams {
-  bool depletion;    // substrate depletion instead of an inhibitor
-  double da, db;     // diffusion of activator and inhibitor/substrate
+  double da, db;     // diffusion of activator and substrate
   double ra, rb;     // decay rates
   double ba, bb;     // basic production
   double sat;        // saturation of the autocatalysis
@@ -155,14 +154,9 @@ void rd_step(Lip& lip, const RdParams& p) {
     const double lap_a = lip.a[wrap(i - 1, n)] + lip.a[wrap(i + 1, n)] - 2 * a;
     const double lap_b = lip.b[wrap(i - 1, n)] + lip.b[wrap(i + 1, n)] - 2 * b;
     const double aa = a * a / (1 + p.sat * a * a);
-    double dA, dB;
-    if (p.depletion) {
-      dA = s * (b * aa + p.ba) - p.ra * a + p.da * lap_a;
-      dB = p.bb - s * b * aa - p.rb * b + p.db * lap_b;
-    } else {
-      dA = s * (aa / std::max(b, 1e-6) + p.ba) - p.ra * a + p.da * lap_a;
-      dB = s * aa - p.rb * b + p.db * lap_b + p.bb;
-    }
+    // The activator makes itself from the substrate, which it uses up.
+    const double dA = s * (b * aa + p.ba) - p.ra * a + p.da * lap_a;
+    const double dB = p.bb - s * b * aa - p.rb * b + p.db * lap_b;
     na[i] = std::max(0.0, a + p.dt * dA);
     nb[i] = std::max(0.0, b + p.dt * dB);
   }
@@ -170,8 +164,8 @@ void rd_step(Lip& lip, const RdParams& p) {
   lip.b.swap(nb);
 }
 
-// The recorded history of the lip: activator and inhibitor/substrate,
-// each scaled to 0..1.
+// The recorded history of the lip: activator and substrate, each scaled
+// to 0..1.
 struct History {
   Field a, b;
 };
@@ -278,7 +272,6 @@ Rgb finish(Rgb c, uint64_t seed, int x, int y) {
 // leaves a shaded wake.
 Image tents() {
   RdParams p;
-  p.depletion = true;
   p.da = 0.03;
   p.db = 0.0;
   p.ra = 0.1;
@@ -349,7 +342,6 @@ Image bands() {
 // from many nearby starting points, draws thin zig-zag lines across it.
 Image zigzag() {
   RdParams p;
-  p.depletion = true;
   p.da = 0.01;
   p.db = 0.0;
   p.ra = 0.1;
@@ -472,7 +464,6 @@ Image flames() {
 // they run far, as long slanting lines, and vanish where they meet.
 Image oblique_lines() {
   RdParams p;
-  p.depletion = true;
   p.da = 0.03;
   p.db = 0.0;
   p.ra = 0.1;
@@ -554,10 +545,9 @@ bool write_bmp(const std::string& path, const Image& img) {
   put32(38, 2835);  // 72 dots per inch
   put32(42, 2835);
   std::vector<uint8_t> data(pixels);
-  Image copy = img;
   for (int y = 0; y < SIZE; ++y)  // bottom-up: stored row 0 is image row 0
     for (int x = 0; x < SIZE; ++x) {
-      const Rgb c = copy.at(x, y);
+      const Rgb c = img.px[size_t(y) * SIZE + size_t(x)];
       uint8_t* p = &data[size_t(y) * row + size_t(x) * 3];
       p[0] = uint8_t(std::lround(clamp01(c.b) * 255));
       p[1] = uint8_t(std::lround(clamp01(c.g) * 255));
