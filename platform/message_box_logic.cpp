@@ -42,3 +42,35 @@ int MessageBoxModel::click(int index) const {
 }
 
 int MessageBoxModel::close_request() const { return yes_no_ ? 0 : IDOK; }
+
+std::vector<std::string> message_box_lines(const std::string& text, int max_width,
+                                           const std::function<int(const std::string&)>& width) {
+  std::vector<std::string> lines;
+  std::string line;
+  auto finish = [&](std::string l) {
+    // Break an over-wide line after its last blank that keeps it within
+    // bounds; a single over-wide word is cut where it must be.
+    while (l.size() > 1 && width(l) > max_width) {
+      size_t fit = 1;
+      while (fit < l.size() && width(l.substr(0, fit + 1)) <= max_width) ++fit;
+      size_t cut = fit;
+      const size_t blank = l.rfind(' ', fit - 1);
+      if (blank != std::string::npos && blank > 0) cut = blank + 1;
+      lines.push_back(l.substr(0, cut));
+      l = l.substr(cut);
+    }
+    lines.push_back(l);
+  };
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    if (c == '\n') {
+      finish(line);
+      line.clear();
+    } else {
+      line += c;
+    }
+  }
+  finish(line);
+  return lines;
+}

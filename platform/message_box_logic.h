@@ -1,6 +1,7 @@
 // What a message box does with keys and clicks, apart from drawing it.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -34,3 +35,10 @@ class MessageBoxModel {
   bool question_icon_ = false;
   bool yes_no_ = false;
 };
+
+// The lines a box shows for `text`: split at line breaks ("\n" or "\r\n"),
+// and lines wider than `max_width` (as `width` measures them) broken after a
+// blank, or anywhere when a word alone is too wide. Blanks are kept as they
+// are, trailing ones included.
+std::vector<std::string> message_box_lines(const std::string& text, int max_width,
+                                           const std::function<int(const std::string&)>& width);

@@ -384,4 +384,79 @@ TEST_F(X11Platform, DestroyingAWindowWithACurrentContextReleasesIt) {
   EXPECT_FALSE(SwapBuffers(dc));
 }
 
+// Shows a box and answers it from another process, as a user would: waits
+// for the dialog, reads its properties, then plays `actions` (xdotool
+// commands) on it.
+int answer_box(const char* text, const char* caption, UINT type, const std::string& actions,
+               std::string* properties = nullptr) {
+  std::thread driver([&] {
+    std::string id = run(std::string("xdotool search --sync --onlyvisible --name '^") + caption +
+                         "$' | head -n 1");
+    while (!id.empty() && (id.back() == '\n' || id.back() == ' ')) id.pop_back();
+    if (properties)
+      *properties = run("xprop -id " + id + " _NET_WM_NAME _NET_WM_WINDOW_TYPE WM_NORMAL_HINTS");
+    run("xdotool windowfocus --sync " + id + " " + actions);
+  });
+  const int answer = MessageBoxA(nullptr, text, caption, type);
+  driver.join();
+  return answer;
+}
+
+TEST(X11MessageBox, KeysAnswerTheQuestionBox) {
+  struct Case {
+    const char* actions;
+    int answer;
+  } cases[] = {
+      {"key n", IDNO},           {"key s", IDYES},         {"key Return", IDYES},
+      {"key space", IDYES},      {"key Tab key Return", IDNO}, {"key Tab key Tab key space", IDYES},
+      {"key Escape key n", IDNO},  // Escape cannot dismiss a Sì/No box
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(answer_box("Settare lo schermo intero?  ", "Video!", MB_YESNO | MB_ICONQUESTION,
+                         c.actions),
+              c.answer)
+        << c.actions;
+}
+
+TEST(X11MessageBox, OkBoxClosesWithEscapeOrReturn) {
+  EXPECT_EQ(answer_box("la rispettiva applicazione non \xE8 stata inizilizata!", "Error", MB_OK,
+                       "key Escape"),
+            IDOK);
+  EXPECT_EQ(answer_box("x", "Error", MB_OK, "key n key s key Return"), IDOK);
+}
+
+// Clicks at (dx, dy) from the dialog's centre-bottom: the buttons are 80
+// pixels wide, 10 apart, centred, their middle 27 pixels above the bottom.
+int click_box(UINT type, int dx) {
+  std::thread driver([&] {
+    const std::string geometry = run(
+        "xdotool search --sync --onlyvisible --name '^Clic$' | head -n 1 | "
+        "xargs -I{} xdotool getwindowgeometry --shell {}");
+    int x = 0, y = 0, width = 0, height = 0;
+    std::sscanf(geometry.c_str() + geometry.find("X="), "X=%d\nY=%d\nWIDTH=%d\nHEIGHT=%d", &x, &y,
+                &width, &height);
+    run("xdotool mousemove " + std::to_string(x + width / 2 + dx) + " " +
+        std::to_string(y + height - 27) + " click 1");
+  });
+  const int answer = MessageBoxA(nullptr, "Clicca", "Clic", type);
+  driver.join();
+  return answer;
+}
+
+TEST(X11MessageBox, MouseClicksTheButtons) {
+  EXPECT_EQ(click_box(MB_OK, 0), IDOK);
+  EXPECT_EQ(click_box(MB_YESNO, 45), IDNO);
+  EXPECT_EQ(click_box(MB_YESNO, -45), IDYES);
+}
+
+TEST(X11MessageBox, DialogCarriesTheCaptionAsATitle) {
+  std::string properties;
+  EXPECT_EQ(answer_box("Settare lo schermo intero?  ", "Video!", MB_YESNO | MB_ICONQUESTION,
+                       "key n", &properties),
+            IDNO);
+  EXPECT_NE(properties.find("_NET_WM_NAME(UTF8_STRING) = \"Video!\""), std::string::npos)
+      << properties;
+  EXPECT_NE(properties.find("_NET_WM_WINDOW_TYPE_DIALOG"), std::string::npos) << properties;
+}
+
 }  // namespace
