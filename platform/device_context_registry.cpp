@@ -5,8 +5,8 @@
 namespace {
 
 std::unordered_set<const DeviceContext*>& live_contexts() {
-  static std::unordered_set<const DeviceContext*> contexts;
-  return contexts;
+  static auto* contexts = new std::unordered_set<const DeviceContext*>();
+  return *contexts;
 }
 
 }  // namespace

@@ -18,8 +18,8 @@ struct GlContext {
 namespace {
 
 std::unordered_set<const GlContext*>& live_contexts() {
-  static std::unordered_set<const GlContext*> set;
-  return set;
+  static auto* set = new std::unordered_set<const GlContext*>();
+  return *set;
 }
 
 GlContext* current_context = nullptr;

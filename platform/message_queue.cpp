@@ -39,8 +39,8 @@ struct Queue {
 };
 
 Queue& queue() {
-  static Queue q;
-  return q;
+  static auto* q = new Queue();
+  return *q;
 }
 
 bool in_range(UINT message, UINT first, UINT last) {

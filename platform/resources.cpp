@@ -2,7 +2,6 @@
 
 #include "platform/resources.h"
 
-#include <map>
 #include <memory>
 #include <unordered_set>
 
@@ -11,14 +10,16 @@
 
 namespace {
 
+// Cursors live for the whole process; their tables are never torn down, so
+// the cursors stay reachable to the very end.
 std::vector<Cursor*>& cursors() {
-  static std::vector<Cursor*> list;
-  return list;
+  static auto* list = new std::vector<Cursor*>();
+  return *list;
 }
 
 std::unordered_set<const void*>& cursor_set() {
-  static std::unordered_set<const void*> set;
-  return set;
+  static auto* set = new std::unordered_set<const void*>();
+  return *set;
 }
 
 Cursor* add_cursor(std::unique_ptr<Cursor> cursor) {
@@ -94,14 +95,11 @@ HCURSOR LoadCursorA(HINSTANCE, LPCSTR name) {
   if (value >= 0x10000) return nullptr;  // only the system cursors are resources here
   const int id = static_cast<int>(value);
   if (!is_system_cursor_id(id)) return nullptr;
-  static std::map<int, Cursor*> system;
-  auto it = system.find(id);
-  if (it != system.end()) return it->second;
+  for (Cursor* c : cursors())
+    if (c->system_id == id) return c;
   auto c = std::make_unique<Cursor>();
   c->system_id = id;
-  Cursor* made = add_cursor(std::move(c));
-  system[id] = made;
-  return made;
+  return add_cursor(std::move(c));
 }
 
 HCURSOR LoadCursorFromFileA(LPCSTR file_name) {

@@ -29,8 +29,8 @@ struct StatusBar {
 };
 
 std::map<HWND, StatusBar>& bars() {
-  static std::map<HWND, StatusBar> map;
-  return map;
+  static auto* map = new std::map<HWND, StatusBar>();
+  return *map;
 }
 
 // `text` shortened from the end until it fits in `width` pixels.

@@ -23,19 +23,22 @@ namespace {
 
 constexpr ATOM kFirstAtom = 0xC000;
 
+// The tables below are never torn down: windows and classes a program still
+// holds at exit stay reachable (and usable by late destructors).
+
 std::vector<std::unique_ptr<WindowClass>>& classes() {
-  static std::vector<std::unique_ptr<WindowClass>> list;
-  return list;
+  static auto* list = new std::vector<std::unique_ptr<WindowClass>>();
+  return *list;
 }
 
 std::vector<PlatformWindow*>& windows_in_order() {
-  static std::vector<PlatformWindow*> list;
-  return list;
+  static auto* list = new std::vector<PlatformWindow*>();
+  return *list;
 }
 
 std::unordered_set<const PlatformWindow*>& live_windows() {
-  static std::unordered_set<const PlatformWindow*> set;
-  return set;
+  static auto* set = new std::unordered_set<const PlatformWindow*>();
+  return *set;
 }
 
 // A name pointer below 0x10000 carries an atom instead of text.

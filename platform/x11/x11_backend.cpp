@@ -43,8 +43,8 @@ struct NativeInfo {
 };
 
 std::unordered_map<const PlatformWindow*, NativeInfo>& native_info() {
-  static std::unordered_map<const PlatformWindow*, NativeInfo> map;
-  return map;
+  static auto* map = new std::unordered_map<const PlatformWindow*, NativeInfo>();
+  return *map;
 }
 
 std::bitset<256> keys_down;
@@ -629,6 +629,6 @@ void x11_translate_event(XEvent& event) {
 }
 
 WindowBackend& x11_window_backend() {
-  static X11Backend backend;
-  return backend;
+  static auto* backend = new X11Backend();
+  return *backend;
 }
