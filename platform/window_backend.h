@@ -70,6 +70,10 @@ class WindowBackend {
   virtual void put_image(PlatformWindow* w, int x, int y, int width, int height,
                          const uint32_t* pixels, int stride) = 0;
   virtual void flush() = 0;
+  // Gives the native window the shape of the rectangles (client coordinates,
+  // y-x banded); null makes it rectangular again. Backends without shapes
+  // ignore it.
+  virtual void set_window_shape(PlatformWindow*, const std::vector<RECT>*) {}
 
   // ---- OpenGL binding ----
   // The available formats; index i of the list is pixel format i + 1.

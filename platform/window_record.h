@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/device_context.h"
+#include "platform/gdi_object.h"
 #include "platform/types.h"
 #include "platform/window.h"
 
@@ -47,6 +48,9 @@ struct PlatformWindow {
   // The window's own device context: GetDC hands out this one every time.
   std::unique_ptr<DeviceContext> dc;
   int pixel_format = 0;
+  // The window's shape given by SetWindowRgn (a Region, owned by the window);
+  // null while the window is rectangular.
+  std::unique_ptr<GdiObject> region;
   // The backend's native window (an X window id), 0 when it has none.
   unsigned long native = 0;
 };

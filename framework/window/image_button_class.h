@@ -1,5 +1,6 @@
-// Registration of the image-button window class, the last step of
-// WINDOWREGISTER. Its outcome does not affect WINDOWREGISTER's result.
+// Registration of the image-button window class "IMAGEBUTTON", the last step
+// of WINDOWREGISTER: only when the class is not known yet. Its outcome does
+// not affect WINDOWREGISTER's result.
 #pragma once
 
 void register_image_button_class();

@@ -19,6 +19,7 @@
 #include "platform/x11/glx_binding.h"
 #include "platform/x11/key_codes.h"
 #include "platform/x11/x11_connection.h"
+#include "platform/x11/x11_shape.h"
 
 namespace {
 
@@ -496,6 +497,10 @@ class X11Backend : public WindowBackend {
 
   void flush() override {
     if (X11Connection* c = x11()) XFlush(c->display);
+  }
+
+  void set_window_shape(PlatformWindow* w, const std::vector<RECT>* rects) override {
+    x11_set_window_shape(w, rects);
   }
 
   const std::vector<PixelFormatCandidate>& pixel_formats() override {
