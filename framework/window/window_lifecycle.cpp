@@ -54,11 +54,12 @@ HCURSOR class_cursor() {
   return LoadCursorA(nullptr, MAKEINTRESOURCEA(SYSTEM_CURSORS[SETTYPECURSOR]));
 }
 
-// A file icon would be loaded with the cursor-file loader, but our platform
-// keeps cursors and icons apart, so a cursor cannot stand in the icon field:
-// FILEICON leaves the class without an icon.
+// A file icon is loaded with the cursor-file loader; the platform accepts the
+// cursor handle in the class's icon field.
 HICON class_icon() {
   if (SETTYPEICON == GENERIC) return LoadIconA(nullptr, MAKEINTRESOURCEA(IDI_APPLICATION));
+  if (SETTYPEICON == FILEICON)
+    return reinterpret_cast<HICON>(ICONFILE ? LoadCursorFromFileA(ICONFILE) : nullptr);
   return nullptr;
 }
 

@@ -9,6 +9,7 @@
 
 #include "framework/window/window_lifecycle.h"
 #include "framework/window/window_procedure.h"
+#include "platform/x11/close_request.h"
 #include "tests/window/x11_driving.h"
 
 extern char** environ;
@@ -25,10 +26,9 @@ TEST(WindowClosing, WindowManagerCloseRequestClearsRunningFlagAndDestroysWindow)
   CREATEOGLWINDOW("Finestra da chiudere", 640, 480, 32, false);
   pump_until_quiet();
   ASSERT_TRUE(ACTIVE);
-  const std::string id = output_of("xdotool search --name '^Finestra da chiudere$' | head -n 1");
-  ASSERT_FALSE(id.empty());
-
-  ASSERT_TRUE(run(std::string(SEND_CLOSE_REQUEST) + " " + id));
+  // What a window manager sends when the user closes the window: a
+  // WM_DELETE_WINDOW client message through the X server.
+  ASSERT_TRUE(send_close_request(HWINDOW));
   EXPECT_TRUE(pump_until([] { return !ACTIVE; }));
   pump_until_quiet();
   EXPECT_FALSE(IsWindow(HWINDOW));  // the default handling destroyed it

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/window/framework_state.h"
+#include "tests/window/headless_window.h"
 
 namespace {
 
@@ -23,14 +23,14 @@ Message left_up(int x, int y) { return {WM_LBUTTONUP, 0, MAKELPARAM(x, y)}; }
 Message right_down(int x, int y) { return {WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(x, y)}; }
 Message move(int x, int y, WPARAM buttons) { return {WM_MOUSEMOVE, buttons, MAKELPARAM(x, y)}; }
 
-LRESULT send(const Message& m) { return GLWNDPROC(nullptr, m.message, m.wparam, m.lparam); }
+LRESULT send(const Message& m) { return GLWNDPROC(HWINDOW, m.message, m.wparam, m.lparam); }
 
-class WindowProcedure : public testing::Test {
+// The framework's window on the headless backend, with the input state at
+// known values.
+class WindowProcedure : public HeadlessWindow {
  protected:
   void SetUp() override {
-    // No window: the procedure's platform calls go to a null handle.
-    HWINDOW = nullptr;
-    HSTATUS = nullptr;
+    HeadlessWindow::SetUp();
     SHOWMENUBAR = false;
     MOUSEFREE = false;
     LEFTMOUSEDOWN = LEFTMOUSEDOWN2 = RIGHTMOUSEDOWN = RIGHTMOUSEDOWN2 = false;
@@ -43,7 +43,6 @@ class WindowProcedure : public testing::Test {
     DEPTH2 = 70;
     std::memset(SETKEY, 0, sizeof SETKEY);
   }
-  SavedFrameworkState saved_;
 };
 
 // ---- mouse drags ----------------------------------------------------------
@@ -80,6 +79,8 @@ const DragCase kDrags[] = {
      {left_down(10, 10), left_up(10, 10), move(60, 60, 0)}, 0, 0, 0, 0, 0, 0},
 };
 
+void PrintTo(const DragCase& c, std::ostream* os) { *os << c.name; }
+
 class MouseDrag : public WindowProcedure, public testing::WithParamInterface<DragCase> {};
 
 TEST_P(MouseDrag, ChangesViewByOffsetTimesSpeed) {
@@ -110,20 +111,24 @@ INSTANTIATE_TEST_SUITE_P(Drags, MouseDrag, testing::ValuesIn(kDrags),
                            return name;
                          });
 
-TEST_F(WindowProcedure, ButtonsSetAndClearTheirFlagsAndReferences) {
+TEST_F(WindowProcedure, ButtonsTakeCaptureAndSetFlagsAndReferences) {
   send(left_down(12, 34));
   EXPECT_TRUE(LEFTMOUSEDOWN && LEFTMOUSEDOWN2);
   EXPECT_EQ(SETMX, 12);
   EXPECT_EQ(SETMY, 34);
+  EXPECT_EQ(GetCapture(), HWINDOW);
   send(left_up(15, 40));
   EXPECT_FALSE(LEFTMOUSEDOWN || LEFTMOUSEDOWN2);
   EXPECT_EQ(XCOORD | YCOORD | SETMX | SETMY, 0);
+  EXPECT_EQ(GetCapture(), nullptr);
 
   send(right_down(7, 9));
   EXPECT_TRUE(RIGHTMOUSEDOWN && RIGHTMOUSEDOWN2);
   EXPECT_EQ(ZCOORD, 9);
+  EXPECT_EQ(GetCapture(), HWINDOW);
   send({WM_RBUTTONUP, 0, MAKELPARAM(7, 9)});
   EXPECT_FALSE(RIGHTMOUSEDOWN || RIGHTMOUSEDOWN2);
+  EXPECT_EQ(GetCapture(), nullptr);
 }
 
 // ---- free look --------------------------------------------------------------
@@ -158,14 +163,37 @@ TEST_F(WindowProcedure, FreeLookTurnsWithoutLimitAndTiltsWithinSixty) {
   }
 }
 
-TEST_F(WindowProcedure, FreeLookWithoutForegroundWindowTurnsNothing) {
+TEST_F(WindowProcedure, FreeLookReadsCursorAndPutsItBackAtCentre) {
   MOUSEFREE = true;
   MSPEED = 2;
+  XROT = YROT = 0;
+  backend_.foreground = HWINDOW;
+  backend_.cursor = {450, 250};  // the centre is (400, 300)
+  send(move(10, 10, 0));
+  EXPECT_EQ(MPOS.X, 450);
+  EXPECT_EQ(MPOS.Y, 250);
+  EXPECT_EQ(backend_.cursor.X, 400);
+  EXPECT_EQ(backend_.cursor.Y, 300);
+  EXPECT_FLOAT_EQ(XROT, 1);   // 50 px right: 50 / 100 * 2
+  EXPECT_FLOAT_EQ(YROT, -1);  // 50 px up
+  // A left drag in free look turns by both rules on the same message.
+  send(left_down(10, 10));
+  backend_.cursor = {400, 300};
+  send(move(20, 10, MK_LBUTTON));
+  EXPECT_FLOAT_EQ(YROT, 9);
+}
+
+TEST_F(WindowProcedure, FreeLookWithWindowInBackgroundTurnsNothing) {
+  MOUSEFREE = true;
+  MSPEED = 2;
+  backend_.foreground = nullptr;
+  backend_.cursor = {700, 500};
   MPOS = {-1, -1};
   send(move(700, 500, 0));
   EXPECT_EQ(XROT, 3);
   EXPECT_EQ(YROT, -4);
   EXPECT_EQ(MPOS.X, -1);  // the cursor was not read
+  EXPECT_EQ(backend_.cursor.X, 700);  // nor moved
   EXPECT_TRUE(MOUSEFREE);
 }
 
@@ -186,9 +214,15 @@ TEST_F(WindowProcedure, KeyTableFollowsKeysAndReleaseEndsFreeLook) {
   EXPECT_FALSE(MOUSEFREE);
 }
 
-TEST_F(WindowProcedure, EscapeReturnsZeroAndLeavesKeyTable) {
+TEST_F(WindowProcedure, EscapeEndsRunButKeepsWindowAndKeyTable) {
+  ACTIVE = true;
   EXPECT_EQ(send({WM_KEYDOWN, VK_ESCAPE, 0}), 0);
+  EXPECT_FALSE(ACTIVE);
   EXPECT_EQ(SETKEY[VK_ESCAPE], 0);
+  EXPECT_TRUE(IsWindow(HWINDOW));
+  MSG msg;
+  ASSERT_TRUE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(msg.message, UINT(WM_QUIT));
 }
 
 TEST_F(WindowProcedure, KeyCodesBeyondTheTableWriteNothing) {
@@ -215,11 +249,34 @@ TEST_F(WindowProcedure, CreateAndDestroySetRunningFlagAndDestroyPostsQuit) {
   ASSERT_TRUE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
   EXPECT_EQ(msg.message, UINT(WM_QUIT));
   EXPECT_EQ(msg.wParam, 0u);
-  // A second destruction message repeats the same effects.
-  EXPECT_EQ(send({WM_DESTROY, 0, 0}), 0);
+  // Window creation itself reaches the procedure: the running flag is set
+  // inside WINDOWCREATE.
+  ACTIVE = false;
+  HWND second = WINDOWCREATE("Seconda");
+  ASSERT_NE(second, nullptr);
+  EXPECT_TRUE(ACTIVE);
+  // Destroying a window delivers the destruction message once more.
+  DestroyWindow(second);
   EXPECT_FALSE(ACTIVE);
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-  }
+}
+
+TEST_F(WindowProcedure, PumpDispatchesOneMessagePerCallAndNeverWaits) {
+  ACTIVE = true;
+  PostMessageA(HWINDOW, WM_KEYDOWN, 'A', 0);
+  backend_.inject(HWINDOW, WM_KEYDOWN, 'B', 0);
+  backend_.inject(HWINDOW, WM_KEYDOWN, VK_ESCAPE, 0);
+  SETGLMSG();
+  EXPECT_NE(SETKEY['A'], 0);
+  EXPECT_EQ(SETKEY['B'], 0);
+  SETGLMSG();
+  EXPECT_NE(SETKEY['B'], 0);
+  EXPECT_TRUE(ACTIVE);
+  SETGLMSG();
+  EXPECT_FALSE(ACTIVE);
+  SETGLMSG();  // the quit request: taken and dispatched, it causes nothing
+  MSG msg;
+  EXPECT_FALSE(PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE));
+  SETGLMSG();  // nothing waits: returns at once
 }
 
 struct CommandCall {
@@ -310,7 +367,8 @@ TEST(FrameRate, TitleIsNameFollowedByRate) {
   EXPECT_EQ(frame_rate_title(1234), "\xC8 qui - FPS [1234]");
 }
 
-TEST_F(WindowProcedure, TimerMessageRunsRateStepOnlyForFrameRateTimer) {
+TEST_F(WindowProcedure, TimerMessageShowsRateInTitleOnlyForFrameRateTimer) {
+  char title[128];
   FORCEFPS = 1;
   ADDFORCEFPS = 50;
   FPSCOUNT = 300;
@@ -320,9 +378,18 @@ TEST_F(WindowProcedure, TimerMessageRunsRateStepOnlyForFrameRateTimer) {
   VIEWFPS = true;
   send({WM_TIMER, 2, 0});
   EXPECT_EQ(FPSCOUNT, 300);
+  GetWindowTextA(HWINDOW, title, sizeof title);
+  EXPECT_STREQ(title, "Finestra di prova");
+
   send({WM_TIMER, WPARAM(FPS_TIMER), 0});
-  EXPECT_EQ(FPSCOUNT, 0);   // a new interval starts
-  EXPECT_EQ(FORCEFPS, 0);   // rate 60 was above the target 50
+  GetWindowTextA(HWINDOW, title, sizeof title);
+  EXPECT_STREQ(title, "Finestra di prova - FPS [60]");
+  EXPECT_EQ(FPSCOUNT, 0);  // a new interval starts
+  EXPECT_EQ(FORCEFPS, 0);  // rate 60 was above the target 50
+
+  send({WM_TIMER, WPARAM(FPS_TIMER), 0});  // no frames counted: shown as 1
+  GetWindowTextA(HWINDOW, title, sizeof title);
+  EXPECT_STREQ(title, "Finestra di prova - FPS [1]");
 }
 
 }  // namespace

@@ -48,6 +48,22 @@ inline bool pump_until(const std::function<bool()>& done, int timeout_ms = 5000)
   return true;
 }
 
+// Pumps for `ms` milliseconds; answers how many messages were handled.
+inline int pump_for(int ms) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+  int handled = 0;
+  while (std::chrono::steady_clock::now() < end) {
+    MSG waiting;
+    if (PeekMessageA(&waiting, nullptr, 0, 0, PM_NOREMOVE)) {
+      SETGLMSG();
+      ++handled;
+    } else {
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+  }
+  return handled;
+}
+
 // Pumps until no message has arrived for `quiet_ms`.
 inline void pump_until_quiet(int quiet_ms = 300) {
   auto quiet_since = std::chrono::steady_clock::now();
