@@ -7,3 +7,7 @@
 
 // Sends the request to a top-level window; false when it has no X window.
 bool send_close_request(HWND window);
+
+// Sends the request to any top-level window of the display named by DISPLAY,
+// given its X window id (for tools that close another program's window).
+bool send_close_request_to_window_id(unsigned long window_id);

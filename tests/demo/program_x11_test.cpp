@@ -252,7 +252,6 @@ TEST(Program, WindowedGalleryTurnsMovesAndEndsOnEscape) {
   EXPECT_EQ(program.wait_exit(5), 0);
 }
 
-#ifdef SEND_CLOSE_REQUEST
 TEST(Program, CloseRequestEndsWithStatusZero) {
   Program program(ASSETS_DIR);
   const std::string window = program.answer("n");
@@ -260,7 +259,6 @@ TEST(Program, CloseRequestEndsWithStatusZero) {
   ASSERT_TRUE(run(std::string(SEND_CLOSE_REQUEST) + " " + window));
   EXPECT_EQ(program.wait_exit(5), 0);
 }
-#endif
 
 TEST(Program, FullScreenCoversTheScreen) {
   Program program(ASSETS_DIR);
