@@ -83,13 +83,6 @@ inline Ring make_ring(const Params& p, int I) {
   return r;
 }
 
-// GLVECTOR's rounding (each double to the nearest single), inlined for the
-// two vectors of every vertex: GLVECTOR is defined out of line in the render
-// library, and a call per vector costs about a third of the frame.
-inline TGLVECTOR vertex_vector(double X, double Y, double Z) {
-  return TGLVECTOR{static_cast<float>(X), static_cast<float>(Y), static_cast<float>(Z)};
-}
-
 // The normal offset and the position of one vertex.
 struct Point {
   TGLVECTOR SHIFT, TEMP;
@@ -97,10 +90,10 @@ struct Point {
 
 inline Point place(const Ring& r, const Line& l) {
   Point p;
-  p.SHIFT = vertex_vector(r.cos_tube * l.c, l.s * r.tube, r.sin_tube * l.c);
-  p.TEMP = vertex_vector(double(p.SHIFT.X) * r.scale + r.cx,
-                         r.height_scale * double(p.SHIFT.Y) + r.cy + r.rise,
-                         double(p.SHIFT.Z) * r.scale + r.cz);
+  p.SHIFT = GLVECTOR(r.cos_tube * l.c, l.s * r.tube, r.sin_tube * l.c);
+  p.TEMP = GLVECTOR(double(p.SHIFT.X) * r.scale + r.cx,
+                     r.height_scale * double(p.SHIFT.Y) + r.cy + r.rise,
+                     double(p.SHIFT.Z) * r.scale + r.cz);
   return p;
 }
 

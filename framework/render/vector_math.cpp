@@ -4,10 +4,6 @@
 
 double FNORMAL[4] = {0.0, 0.0, 0.0, 0.0};
 
-TGLVECTOR GLVECTOR(double X, double Y, double Z) {
-  return TGLVECTOR{static_cast<float>(X), static_cast<float>(Y), static_cast<float>(Z)};
-}
-
 float DEGTORAD(float DEGREE) {
   return static_cast<float>(static_cast<double>(DEGREE) * M_PI / 180.0);
 }

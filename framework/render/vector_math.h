@@ -24,7 +24,11 @@ struct TGLMATRIX {
 // Unit normal left by the last FINDNORMAL, elements 1..3 (index 0 unused).
 extern double FNORMAL[4];
 
-TGLVECTOR GLVECTOR(double X, double Y, double Z);
+// Rounds each component to the nearest single. Inline: the shell generators
+// build two vectors per vertex with it.
+inline TGLVECTOR GLVECTOR(double X, double Y, double Z) {
+  return TGLVECTOR{static_cast<float>(X), static_cast<float>(Y), static_cast<float>(Z)};
+}
 float DEGTORAD(float DEGREE);
 // Takes radians despite its name.
 TGLMATRIX MATRIXEULERDEG(const TGLVECTOR& ANG);
