@@ -17,6 +17,7 @@
 
 #include "platform/gl_binding.h"
 #include "platform/message_box.h"
+#include "platform/resource_objects.h"
 #include "platform/resources.h"
 #include "platform/status_bar.h"
 #include "platform/window.h"
@@ -299,6 +300,79 @@ TEST_F(X11Platform, StatusBarIsAChildXWindowAlongTheBottom) {
   EXPECT_NE(info.find("Width: 400"), std::string::npos) << info;
 }
 
+TEST_F(X11Platform, StatusBarDrawsItsTextOnTheButtonFace) {
+  HWND w = make("Barra", kWindowedStyle, 0, 0, 400, 300);
+  HWND bar = CreateStatusWindowA(WS_CHILD | WS_VISIBLE, "Percorso file", w, 30482);
+  ASSERT_NE(bar, nullptr);
+  pump_for(100);  // the paint requests
+  // Pixels of the bar as the server holds them, one value per line.
+  const std::string pixels = run("xwd -silent -id " + xid(bar) +
+                                 " | xwdtopnm 2>/dev/null | pnmdepth 255 | pnmtoplainpnm | "
+                                 "tail -n +4 | tr -s ' ' '\\n' | grep -v '^$' | paste - - - | "
+                                 "sort | uniq -c");
+  // Mostly the light grey face, with black text on it.
+  EXPECT_NE(pixels.find("240\t240\t240"), std::string::npos) << pixels;
+  EXPECT_NE(pixels.find("0\t0\t0"), std::string::npos) << pixels;
+}
+
+TEST_F(X11Platform, EveryCursorKindBecomesAnXCursor) {
+  std::vector<HCURSOR> cursors;
+  for (int id : {IDC_ARROW, IDC_IBEAM, IDC_WAIT, IDC_CROSS, IDC_UPARROW, IDC_SIZE, IDC_SIZENWSE,
+                 IDC_SIZENESW, IDC_SIZEWE, IDC_SIZENS, IDC_SIZEALL, IDC_NO, IDC_HAND,
+                 IDC_APPSTARTING, IDC_HELP})
+    cursors.push_back(LoadCursorA(nullptr, MAKEINTRESOURCEA(id)));
+  // A cursor file: a 32 by 32 one-bit image, all black and opaque.
+  const std::string path = ::testing::TempDir() + "x11_platform_test.cur";
+  {
+    std::vector<unsigned char> f = {0, 0, 2, 0, 1, 0, 32, 32, 0, 0, 4, 0, 6, 0};
+    const unsigned bytes = 40 + 8 + 128 + 128;
+    for (unsigned v : {bytes, 22u})
+      for (int i = 0; i < 4; ++i) f.push_back(static_cast<unsigned char>(v >> (8 * i)));
+    const unsigned char header[40] = {40, 0, 0, 0, 32, 0, 0, 0, 64, 0, 0, 0, 1, 0, 1, 0};
+    f.insert(f.end(), header, header + 40);
+    f.insert(f.end(), {0, 0, 0, 0, 255, 255, 255, 0});
+    f.insert(f.end(), 256, 0);  // colour 0 (black) everywhere, AND mask clear
+    FILE* out = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(out, nullptr);
+    std::fwrite(f.data(), 1, f.size(), out);
+    std::fclose(out);
+  }
+  HCURSOR from_file = LoadCursorFromFileA(path.c_str());
+  std::remove(path.c_str());
+  ASSERT_NE(from_file, nullptr);
+  cursors.push_back(from_file);
+
+  int n = 0;
+  for (HCURSOR c : cursors) {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = logging_procedure;
+    wc.hCursor = c;
+    const std::string name = "CursorClass" + std::to_string(n++);
+    wc.lpszClassName = name.c_str();
+    ASSERT_NE(RegisterClassA(&wc), 0);
+    HWND w = CreateWindowExA(0, name.c_str(), "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                             nullptr, nullptr);
+    ASSERT_NE(w, nullptr);
+    made_.push_back(w);
+    EXPECT_NE(cursor_from_handle(c)->native, 0u) << "cursor " << n;
+  }
+}
+
+TEST_F(X11Platform, MessageBoxOverAnOwnerGivesItTheKeyboardBack) {
+  HWND w = make("Padrone", kWindowedStyle, 100, 100, 300, 200);
+  ASSERT_NE(w, nullptr);
+  std::thread driver([] {
+    run("xdotool search --sync --onlyvisible --name '^Avviso$' windowfocus --sync");
+    run("xdotool key Return");
+  });
+  EXPECT_EQ(MessageBoxA(w, "Testo", "Avviso", MB_OK), IDOK);
+  driver.join();
+  EXPECT_EQ(GetForegroundWindow(), w);
+  // Input meant for the owner while the box was open was not kept for later.
+  pump_for(50);
+  EXPECT_TRUE(messages(WM_KEYDOWN).empty());
+}
+
 TEST_F(X11Platform, PixelFormatForTheProgramsRequestGivesAWorkingContext) {
   HWND w = make("GL", kWindowedStyle, 0, 0, 320, 240);
   ASSERT_NE(w, nullptr);
@@ -395,7 +469,10 @@ int answer_box(const char* text, const char* caption, UINT type, const std::stri
     while (!id.empty() && (id.back() == '\n' || id.back() == ' ')) id.pop_back();
     if (properties)
       *properties = run("xprop -id " + id + " _NET_WM_NAME _NET_WM_WINDOW_TYPE WM_NORMAL_HINTS");
-    run("xdotool windowfocus --sync " + id + " " + actions);
+    // The keys go through XTest to whatever has the focus, as a user's do
+    // (chained after a search, xdotool would address the window instead).
+    run("xdotool windowfocus --sync " + id);
+    run("xdotool " + actions);
   });
   const int answer = MessageBoxA(nullptr, text, caption, type);
   driver.join();
