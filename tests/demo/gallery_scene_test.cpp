@@ -79,7 +79,9 @@ bool same(const Stream& a, size_t a_from, const Stream& b) {
     const auto& x = a[a_from + i];
     const auto& y = b[i];
     if (x.name != y.name || x.args.size() != y.args.size()) return false;
-    if (std::memcmp(x.args.data(), y.args.data(), x.args.size() * sizeof(double)) != 0) return false;
+    if (!x.args.empty() &&
+        std::memcmp(x.args.data(), y.args.data(), x.args.size() * sizeof(double)) != 0)
+      return false;
   }
   return true;
 }
