@@ -1,6 +1,23 @@
 // The X11 backend: every window is a real X window (a WS_CHILD window an X
 // subwindow of its parent), X events become queue entries, capture is a
 // pointer grab, and drawing uses core X requests.
+//
+// How the window system maps onto X:
+// - A top-level window's size is its drawable area (the window manager
+//   frames it outside). Without WS_THICKFRAME its size hints fix minimum =
+//   maximum size. _MOTIF_WM_HINTS carries caption, border and buttons from
+//   the style; a window without caption covering the whole screen also gets
+//   _NET_WM_STATE_FULLSCREEN (the display mode is never touched).
+// - Titles are Windows-1252: _NET_WM_NAME gets UTF-8, WM_NAME Latin-1.
+// - WM_DELETE_WINDOW from the window manager becomes WM_CLOSE.
+// - Keys: XKB's detectable auto-repeat, plus a check for the server's
+//   release/press pairs, so a held key gives repeated key-downs only.
+// - Showing a top-level window waits for it to be mapped and gives it the
+//   input focus, as activation does.
+// - An OpenGL pixel format may need another visual than the window was made
+//   with: SetPixelFormat then makes the X window again with that visual,
+//   moves the children over and keeps the same record, handle and device
+//   context (remake_with_visual).
 
 #include "platform/x11/xlib.h"
 #include <poll.h>
