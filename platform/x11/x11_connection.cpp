@@ -4,6 +4,7 @@
 #include <poll.h>
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 
 #include "platform/text_encoding.h"
@@ -17,16 +18,23 @@ int record_error(Display*, XErrorEvent* error) {
   return 0;
 }
 
-// Errors nobody traps (a window that went away meanwhile) are ignored: the
-// platform's calls report failure through their results instead.
-int ignore_error(Display*, XErrorEvent*) { return 0; }
+// Errors nobody traps (a window that went away meanwhile) do not end the
+// program: the platform's calls report failure through their results. They
+// are written to standard error, so a run can be checked for them.
+int report_error(Display* display, XErrorEvent* error) {
+  char text[256] = "";
+  XGetErrorText(display, error->error_code, text, sizeof text);
+  std::fprintf(stderr, "X error: %s (request %d.%d, resource 0x%lx)\n", text,
+               error->request_code, error->minor_code, error->resourceid);
+  return 0;
+}
 
 X11Connection* open_connection() {
   const char* name = std::getenv("DISPLAY");
   if (name == nullptr || *name == '\0') return nullptr;
   Display* display = XOpenDisplay(name);
   if (display == nullptr) return nullptr;
-  XSetErrorHandler(ignore_error);
+  XSetErrorHandler(report_error);
   auto* c = new X11Connection();
   c->display = display;
   c->screen = DefaultScreen(display);
