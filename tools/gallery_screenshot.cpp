@@ -9,11 +9,9 @@
 #include <vector>
 
 #include "demo/gallery_scene.h"
-#include "framework/render/projection_lights.h"
-#include "framework/render/textures.h"
+#include "demo/gallery_start.h"
 #include "framework/render/window_size.h"
 #include "framework/window/window_lifecycle.h"
-#include "framework/window/window_procedure.h"
 #include "platform/gl_binding.h"
 
 namespace {
@@ -48,14 +46,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: gallery_screenshot <output.png>\n");
     return 2;
   }
-  OGLWINDOWSETTING(1, "", 1, "");
-  CREATEOGLWINDOW("Dimostrazione sulla generare delle conchiglie", 800, 600, 32, false);
-  OPENGL_INIT(100.0, 0, 0, 0, 0);
-  SETGLREFRACTIVE();
-  SETGLLIGHT(GL_LIGHT0, 0, 0, 0, 0.1f);
-  const char* files[8] = {"GuscioInt00.bmp", "guscio03.bmp", "guscio02.bmp", "guscio01.bmp",
-                          "guscio00.bmp",    "guscio04.bmp", "guscio05.bmp", "guscio06.bmp"};
-  for (int slot = 0; slot < 8; ++slot) TEXTURELOADID(files[slot], slot);
+  start_gallery(false);
 
   OPENGL_DRAW();
   glFinish();

@@ -16,10 +16,9 @@
 
 #include "bench/demo/frame_stream.h"
 #include "demo/gallery_scene.h"
-#include "framework/render/projection_lights.h"
+#include "demo/gallery_start.h"
 #include "framework/render/textures.h"
 #include "framework/window/window_lifecycle.h"
-#include "framework/window/window_procedure.h"
 
 namespace {
 
@@ -155,14 +154,7 @@ Replay g_replay;
 // The program's start-up, without the question: windowed 800 by 600.
 bool start_up() {
   if (chdir(ASSETS_DIR) != 0) return false;
-  OGLWINDOWSETTING(1, "", 1, "");
-  CREATEOGLWINDOW("Frame benchmark", 800, 600, 32, false);
-  OPENGL_INIT(100.0, 0, 0, 0, 0);
-  SETGLREFRACTIVE();
-  SETGLLIGHT(GL_LIGHT0, 0, 0, 0, 0.1f);
-  const char* files[8] = {"GuscioInt00.bmp", "guscio03.bmp", "guscio02.bmp", "guscio01.bmp",
-                          "guscio00.bmp",    "guscio04.bmp", "guscio05.bmp", "guscio06.bmp"};
-  for (int slot = 0; slot < 8; ++slot) TEXTURELOADID(files[slot], slot);
+  start_gallery(false);
   const RecordedFrame frame = read_frame(FRAME_RECORD_FILE);
   return !frame.calls.empty() && decode(frame, g_replay);
 }

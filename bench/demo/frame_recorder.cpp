@@ -7,6 +7,7 @@
 
 #include "bench/demo/frame_stream.h"
 #include "demo/gallery_scene.h"
+#include "demo/gallery_start.h"
 #include "framework/render/textures.h"
 #include "framework/render/window_size.h"
 #include "tests/gl_double/gl_record.h"
@@ -18,9 +19,7 @@ int main(int argc, char** argv) {
   }
   WIDTH = 800;
   HEIGHT = 600;
-  const char* files[8] = {"GuscioInt00.bmp", "guscio03.bmp", "guscio02.bmp", "guscio01.bmp",
-                          "guscio00.bmp",    "guscio04.bmp", "guscio05.bmp", "guscio06.bmp"};
-  for (int slot = 0; slot < 8; ++slot) TEXTURELOADID(files[slot], slot);
+  OPENGL_CREATELIST();
 
   gl_record::clear();
   OPENGL_DRAW();
