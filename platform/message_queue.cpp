@@ -66,17 +66,22 @@ bool all_visible(const PlatformWindow* w) {
 
 bool due(DWORD now, DWORD when) { return static_cast<int32_t>(now - when) >= 0; }
 
-MSG make_msg(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+MSG make_msg(HWND window, UINT message, WPARAM wparam, LPARAM lparam, POINT pt) {
   MSG m{};
   m.hwnd = window;
   m.message = message;
   m.wParam = wparam;
   m.lParam = lparam;
   m.time = GetTickCount();
-  POINT pt{0, 0};
-  window_backend().cursor_pos(&pt);
   m.pt = pt;
   return m;
+}
+
+// A message stamped with the cursor position now.
+MSG make_msg(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  POINT pt{0, 0};
+  window_backend().cursor_pos(&pt);
+  return make_msg(window, message, wparam, lparam, pt);
 }
 
 bool take(MSG* out, HWND filter, UINT first, UINT last, bool remove) {
@@ -130,13 +135,7 @@ int time_to_next_timer() {
 void queue_input_message(HWND window, UINT message, WPARAM wparam, LPARAM lparam, POINT pt) {
   if (window_from_handle(window) == nullptr) return;
   Queue& q = queue();
-  MSG m{};
-  m.hwnd = window;
-  m.message = message;
-  m.wParam = wparam;
-  m.lParam = lparam;
-  m.time = GetTickCount();
-  m.pt = pt;
+  const MSG m = make_msg(window, message, wparam, lparam, pt);
   if (message == WM_MOUSEMOVE) {
     // The latest waiting input message decides: a move of the same window
     // is brought up to date in place, anything else keeps the order.

@@ -78,9 +78,9 @@ void TEXTURELOADID(const char* BMPFILE, int NUM) {
 
   if (loaded && FORMAT == 24) {
     // Rows are padded to 4 bytes: swap each row's pixels, not the padding.
-    const size_t row_bytes = (size_t(bm.bmWidth) * 3 + 3) / 4 * 4;
     auto* rows = static_cast<unsigned char*>(bm.bmBits);
-    for (LONG y = 0; y < bm.bmHeight; ++y) SWAPRGB(rows + size_t(y) * row_bytes, bm.bmWidth);
+    for (LONG y = 0; y < bm.bmHeight; ++y)
+      SWAPRGB(rows + size_t(y) * size_t(bm.bmWidthBytes), bm.bmWidth);
   }
 
   glEnable(GL_TEXTURE_2D);

@@ -7,20 +7,9 @@
 #include "tests/textures/bmp_builder.h"
 
 using bmp_builder::Spec;
+using bmp_builder::spec;
 
 namespace {
-
-Spec spec(uint32_t header, int32_t w, int32_t h, uint16_t bpp, uint32_t compression,
-          std::vector<std::vector<uint8_t>> rows) {
-  Spec s;
-  s.header_size = header;
-  s.width = w;
-  s.height = h;
-  s.bpp = bpp;
-  s.compression = compression;
-  s.rows = std::move(rows);
-  return s;
-}
 
 bool save(const std::string& dir, const std::string& name, const std::vector<uint8_t>& bytes) {
   FILE* f = std::fopen((dir + "/" + name).c_str(), "wb");

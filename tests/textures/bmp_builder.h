@@ -32,6 +32,26 @@ struct Spec {
   int64_t pixel_offset = -1;
 };
 
+// A file description with the given header size, size, depth, compression
+// and stored rows; everything else at its default.
+inline Spec spec(uint32_t header, int32_t w, int32_t h, uint16_t bpp, uint32_t compression,
+                 std::vector<std::vector<uint8_t>> rows) {
+  Spec s;
+  s.header_size = header;
+  s.width = w;
+  s.height = h;
+  s.bpp = bpp;
+  s.compression = compression;
+  s.rows = std::move(rows);
+  return s;
+}
+
+// An uncompressed file with the 40-byte header.
+inline Spec image(int32_t width, int32_t height, uint16_t bpp,
+                  std::vector<std::vector<uint8_t>> rows) {
+  return spec(40, width, height, bpp, 0, std::move(rows));
+}
+
 inline void put16(std::vector<uint8_t>& out, size_t at, uint32_t v) {
   out[at] = uint8_t(v);
   out[at + 1] = uint8_t(v >> 8);

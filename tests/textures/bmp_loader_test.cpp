@@ -9,6 +9,7 @@
 #include "tests/textures/bmp_builder.h"
 
 using bmp_builder::Spec;
+using bmp_builder::spec;
 using Bytes = std::vector<uint8_t>;
 
 namespace {
@@ -35,18 +36,6 @@ std::string text(const RGBQUAD& c) {
   std::snprintf(buf, sizeof buf, "b%d g%d r%d a%d", c.rgbBlue, c.rgbGreen, c.rgbRed,
                 c.rgbReserved);
   return buf;
-}
-
-Spec spec(uint32_t header, int32_t w, int32_t h, uint16_t bpp, uint32_t compression,
-          std::vector<std::vector<uint8_t>> rows) {
-  Spec s;
-  s.header_size = header;
-  s.width = w;
-  s.height = h;
-  s.bpp = bpp;
-  s.compression = compression;
-  s.rows = std::move(rows);
-  return s;
 }
 
 std::vector<ValidCase> valid_cases() {

@@ -13,6 +13,7 @@
 namespace {
 
 using bmp_builder::Spec;
+using bmp_builder::image;
 
 LRESULT plain_procedure(HWND w, UINT m, WPARAM wp, LPARAM lp) { return DefWindowProcA(w, m, wp, lp); }
 
@@ -75,15 +76,6 @@ class TextureReadback : public ::testing::Test {
 HWND TextureReadback::window_ = nullptr;
 HDC TextureReadback::dc_ = nullptr;
 HGLRC TextureReadback::context_ = nullptr;
-
-Spec image(int32_t width, int32_t height, uint16_t bpp, std::vector<std::vector<uint8_t>> rows) {
-  Spec s;
-  s.width = width;
-  s.height = height;
-  s.bpp = bpp;
-  s.rows = std::move(rows);
-  return s;
-}
 
 }  // namespace
 

@@ -12,17 +12,9 @@
 #include "tests/textures/expect_calls.h"
 
 using bmp_builder::Spec;
+using bmp_builder::image;
 
 namespace {
-
-Spec image(int32_t width, int32_t height, uint16_t bpp, std::vector<std::vector<uint8_t>> rows) {
-  Spec s;
-  s.width = width;
-  s.height = height;
-  s.bpp = bpp;
-  s.rows = std::move(rows);
-  return s;
-}
 
 // Bytes of a file with a given depth, 2 x 1 pixels, palette where needed.
 std::vector<uint8_t> file_of_depth(uint16_t bpp) {
