@@ -140,18 +140,14 @@ POINT client_origin_on_screen(const PlatformWindow* w) {
 
 // ---- classes ------------------------------------------------------------------
 
+// The class without a small icon: the large one serves for both.
 ATOM RegisterClassA(const WNDCLASSA* wc) {
-  if (wc == nullptr || wc->lpszClassName == nullptr || is_atom_name(wc->lpszClassName)) return 0;
-  WindowClass c;
-  c.name = wc->lpszClassName;
-  c.style = wc->style;
-  c.proc = wc->lpfnWndProc;
-  c.instance = wc->hInstance;
-  c.icon = wc->hIcon;
-  c.small_icon = wc->hIcon;
-  c.cursor = wc->hCursor;
-  c.background = wc->hbrBackground;
-  return register_class(c);
+  if (wc == nullptr) return 0;
+  const WNDCLASSEXA ex{sizeof(WNDCLASSEXA), wc->style,        wc->lpfnWndProc,
+                       wc->cbClsExtra,      wc->cbWndExtra,   wc->hInstance,
+                       wc->hIcon,           wc->hCursor,      wc->hbrBackground,
+                       wc->lpszMenuName,    wc->lpszClassName, nullptr};
+  return RegisterClassExA(&ex);
 }
 
 ATOM RegisterClassExA(const WNDCLASSEXA* wc) {
