@@ -231,8 +231,7 @@ HANDLE LoadImageA(HINSTANCE, LPCSTR name, UINT type, int cx, int cy, UINT flags)
 }
 
 int GetObjectA(HANDLE object, int size, LPVOID out) {
-  if (!is_gdi_object(object)) return 0;
-  const auto* bitmap = dynamic_cast<const Bitmap*>(static_cast<const GdiObject*>(object));
+  const Bitmap* bitmap = gdi_object_as<Bitmap>(object);
   if (!bitmap) return 0;
   if (!out) return int(sizeof(BITMAP));
   if (size < int(sizeof(BITMAP))) return 0;

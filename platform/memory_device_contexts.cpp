@@ -78,8 +78,7 @@ HPALETTE stock_palette() {
 }
 
 Bitmap* bitmap_from_handle(const void* handle) {
-  if (!is_gdi_object(handle)) return nullptr;
-  return dynamic_cast<Bitmap*>(static_cast<GdiObject*>(const_cast<void*>(handle)));
+  return gdi_object_as<Bitmap>(handle);
 }
 
 HDC CreateCompatibleDC(HDC) {

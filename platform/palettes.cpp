@@ -30,8 +30,7 @@ HPALETTE make_palette(std::vector<PALETTEENTRY> entries) {
 }  // namespace
 
 Palette* palette_from_handle(const void* handle) {
-  if (!is_gdi_object(handle)) return nullptr;
-  return dynamic_cast<Palette*>(static_cast<GdiObject*>(const_cast<void*>(handle)));
+  return gdi_object_as<Palette>(handle);
 }
 
 HPALETTE CreatePalette(const LOGPALETTE* palette) {

@@ -151,8 +151,7 @@ HRGN make_region(std::vector<RECT> rects) {
 }  // namespace
 
 Region* region_from_handle(const void* handle) {
-  if (!is_gdi_object(handle)) return nullptr;
-  return dynamic_cast<Region*>(static_cast<GdiObject*>(const_cast<void*>(handle)));
+  return gdi_object_as<Region>(handle);
 }
 
 BOOL SetRect(RECT* rect, int left, int top, int right, int bottom) {

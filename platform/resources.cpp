@@ -74,11 +74,7 @@ Cursor* cursor_from_handle(HCURSOR cursor) {
 const std::vector<Cursor*>& all_cursors() { return cursors(); }
 
 Brush* brush_from_handle(HBRUSH brush) {
-  // Check the handle is a live object before looking at it, then that the
-  // object is a brush.
-  const void* handle = brush;
-  if (!is_gdi_object(handle)) return nullptr;
-  return dynamic_cast<Brush*>(static_cast<GdiObject*>(const_cast<void*>(handle)));
+  return gdi_object_as<Brush>(brush);
 }
 
 DWORD system_colour(int index) {
