@@ -14,20 +14,12 @@
 #include <thread>
 #include <vector>
 
+#include "tests/window/x11_driving.h"
+
 namespace {
 
-std::string output_of(const std::string& command) {
-  std::string out;
-  if (FILE* p = popen(command.c_str(), "r")) {
-    char buf[512];
-    while (size_t n = fread(buf, 1, sizeof buf, p)) out.append(buf, n);
-    pclose(p);
-  }
-  while (!out.empty() && (out.back() == '\n' || out.back() == ' ')) out.pop_back();
-  return out;
-}
-
-bool run(const std::string& command) { return std::system(command.c_str()) == 0; }
+using x11_driving::output_of;
+using x11_driving::run;
 
 void pause_ms(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
